@@ -1,0 +1,55 @@
+#include "inputs/project_file.h"
+
+#include <iostream>
+
+#include "driver/globals.h"
+#include "files/errors.h"
+#include "files/input_file.h"
+
+namespace brennholtzgate {
+namespace {
+
+const std::string folderNameKey = "FolderName=";
+
+// A drive letter and colon, two backslashes, or any backslash in second place.
+bool isSourceLine(const std::string& line) {
+  return line.size() >= 2 && (line[1] == ':' || line[1] == '\\');
+}
+
+void appendEntry(const std::string& line) {
+  std::string entry;
+  entry.reserve(line.size() + 2);
+  entry += '"';
+  entry += line;
+  entry += '"';
+  entryQueue.push_back(std::move(entry));
+}
+
+}  // namespace
+
+void readProjectFile(std::string path) {
+  std::ifstream in;
+  if (!openInput(in, path)) {
+    std::cout << "File Not Found: " << path << std::endl;
+    throw bad_open(path);
+  }
+
+  bool haveFolderName = false;
+  long lineNumber = 0;
+  std::string line;
+  while (readLine(in, line)) {
+    ++lineNumber;
+    if (isSourceLine(line)) {
+      // A double quote would close the entry's quotes early in every batch
+      // line; no Windows path holds one.
+      if (line.find('"') != std::string::npos) throw bad_source_line(path, lineNumber);
+      appendEntry(line);
+    } else if (!haveFolderName && line.compare(0, folderNameKey.size(), folderNameKey) == 0) {
+      cmaFile = line.substr(folderNameKey.size());
+      haveFolderName = true;
+    }
+  }
+  checkReadToEnd(in, path);
+}
+
+}  // namespace brennholtzgate
