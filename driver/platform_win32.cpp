@@ -10,8 +10,8 @@ namespace brennholtzgate {
 std::string executablePath() {
   // GetModuleFileNameA cuts the path to the buffer without a word; grow the
   // buffer until the path fits, so a deep code tree still gives the right
-  // folder.
-  std::string path(MAX_PATH, '\0');
+  // folder. Starting small keeps the growing path the everyday one.
+  std::string path(64, '\0');
   for (;;) {
     const DWORD size = static_cast<DWORD>(path.size());
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);

@@ -1,0 +1,140 @@
+#include "tests/e2e/e2e_support.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace brennholtzgate::e2e {
+namespace {
+
+std::string moduleFolder() {
+  std::string path(4096, '\0');
+  const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return path.substr(0, path.rfind('\\') + 1);
+}
+
+std::string freshTestFolder() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(sizeof temp, temp);
+  std::string folder = std::string(temp) + "bhg-e2e-" + info->test_suite_name() + "-" +
+                       info->name() + "\\";
+  for (char& c : folder) {
+    if (c == '/') c = '-';
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  makeFolders(folder);
+  return folder;
+}
+
+}  // namespace
+
+RunResult runCommand(const std::string& commandLine, const std::string& currentFolder) {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+    ADD_FAILURE() << "CreatePipe failed";
+    return {};
+  }
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  HANDLE noInput = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                               OPEN_EXISTING, 0, nullptr);
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = noInput;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION process{};
+  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back('\0');
+  const BOOL started =
+      CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                     currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &process);
+  CloseHandle(writeEnd);
+  CloseHandle(noInput);
+
+  RunResult result;
+  if (!started) {
+    ADD_FAILURE() << "could not start: " << commandLine;
+    CloseHandle(readEnd);
+    return result;
+  }
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    result.output.append(chunk, got);
+  }
+  CloseHandle(readEnd);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 0;
+  GetExitCodeProcess(process.hProcess, &status);
+  result.status = static_cast<int>(status);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return result;
+}
+
+std::string builtProgram(const std::string& fileName) { return moduleFolder() + fileName; }
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in.is_open()) << "cannot read " << path;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  ASSERT_TRUE(out.is_open()) << "cannot write " << path;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void makeFolders(const std::string& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  ASSERT_FALSE(error) << "cannot create " << path << ": " << error.message();
+}
+
+void copyFile(const std::string& from, const std::string& to) {
+  ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << "cannot copy " << from << " to " << to;
+}
+
+std::string crlfLines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+void CodeTreeTest::SetUp() {
+  base_ = freshTestFolder();
+  codeLoc_ = base_ + "Work\\Proj\\";
+  qacLoc_ = codeLoc_ + "Tools\\Qac\\";
+  workingLoc_ = codeLoc_ + "Tmp\\qac\\";
+  exe_ = qacLoc_ + "Brennholtzgate.exe";
+  makeFolders(qacLoc_);
+  makeFolders(workingLoc_);
+  copyFile(builtProgram("Brennholtzgate.exe"), exe_);
+}
+
+void CodeTreeTest::TearDown() {
+  if (HasFailure()) return;  // keep the tree to look at
+  std::error_code ignored;
+  std::filesystem::remove_all(base_, ignored);
+}
+
+RunResult CodeTreeTest::runTool(const std::string& arguments, const std::string& currentFolder) {
+  std::string commandLine = "\"" + exe_ + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  return runCommand(commandLine, currentFolder.empty() ? base_ : currentFolder);
+}
+
+}  // namespace brennholtzgate::e2e

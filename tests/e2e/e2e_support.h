@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace brennholtzgate::e2e {
+
+// What a program printed on standard output, and its exit status.
+struct RunResult {
+  int status = -1;
+  std::string output;
+};
+
+// Starts `commandLine` in `currentFolder` and waits for it. Standard output
+// and standard error are both captured, so that anything on standard error
+// shows in a comparison with the expected console.
+RunResult runCommand(const std::string& commandLine, const std::string& currentFolder);
+
+// A program built beside the test program (the tool, the stand-ins).
+std::string builtProgram(const std::string& fileName);
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+bool exists(const std::string& path);
+void makeFolders(const std::string& path);
+void copyFile(const std::string& from, const std::string& to);
+
+// Joins lines with CR LF after each, the last one included.
+std::string crlfLines(std::initializer_list<std::string> lines);
+
+// A fresh folder per test, with the code tree <base>Work\Proj\ prepared so
+// that the tool lies in its Tools\Qac\ folder.
+class CodeTreeTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs the tool of the tree with `arguments` appended to its command line.
+  RunResult runTool(const std::string& arguments = "", const std::string& currentFolder = "");
+
+  std::string base_;         // the test's folder, ends in a backslash
+  std::string codeLoc_;      // <base>Work\Proj\ .
+  std::string qacLoc_;       // <codeLoc>Tools\Qac\ .
+  std::string workingLoc_;   // <codeLoc>Tmp\qac\ .
+  std::string exe_;          // <qacLoc>Brennholtzgate.exe
+};
+
+}  // namespace brennholtzgate::e2e
