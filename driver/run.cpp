@@ -7,6 +7,7 @@
 #include "driver/locations.h"
 #include "driver/platform.h"
 #include "files/file_status.h"
+#include "generate/batch_files.h"
 #include "generate/list_file.h"
 #include "inputs/project_file.h"
 
@@ -50,7 +51,16 @@ int runBrennholtzgate(int argc, char* argv[]) {
   readProjectFile(projectFile);
 
   const std::string listFile = qacWorkingLoc + "_qac_list.txt";
+  const std::string analyseBatchFile = qacWorkingLoc + "_qac_8_1_2-R_Analyse.bat";
+  const std::string viewBatchFile = qacWorkingLoc + "_qac_8_1_2-R_View_Misra.bat";
+  const std::string qacBin = qacLoc + "QAC-8.1.2-R\\bin\\";
+  const std::string qacExe = qacBin + "qac";
+  const std::string viewerExe = qacBin + "Viewer";
+  const std::string viaFile = qacWorkingLoc + "_qac_cfg.txt";
+
   writeListFile(qacWorkingLoc, listFile);
+  writeAnalyseBatch(analyseBatchFile, qacExe, qacBin, viaFile);
+  writeViewBatch(viewBatchFile, viewerExe, qacBin, listFile, viaFile);
 
   printLine("Please change folder to: " + qacWorkingLoc + " and execute the batch files");
   return 0;

@@ -21,8 +21,8 @@ std::string freshTestFolder() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   char temp[MAX_PATH + 1] = {};
   GetTempPathA(sizeof temp, temp);
-  std::string folder = std::string(temp) + "bhg-e2e-" + info->test_suite_name() + "-" +
-                       info->name() + "\\";
+  std::string folder =
+      std::string(temp) + "bhg-e2e-" + info->test_suite_name() + "-" + info->name() + "\\";
   for (char& c : folder) {
     if (c == '/') c = '-';
   }
@@ -96,7 +96,9 @@ void writeFile(const std::string& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void makeFolders(const std::string& path) {
   std::error_code error;
@@ -116,7 +118,11 @@ std::string crlfLines(std::initializer_list<std::string> lines) {
 
 void CodeTreeTest::SetUp() {
   base_ = freshTestFolder();
-  codeLoc_ = base_ + "Work\\Proj\\";
+  layTree(base_);
+}
+
+void CodeTreeTest::layTree(const std::string& root) {
+  codeLoc_ = root + "Work\\Proj\\";
   qacLoc_ = codeLoc_ + "Tools\\Qac\\";
   workingLoc_ = codeLoc_ + "Tmp\\qac\\";
   exe_ = qacLoc_ + "Brennholtzgate.exe";

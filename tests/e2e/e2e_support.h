@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace brennholtzgate::e2e {
 
@@ -36,14 +36,18 @@ class CodeTreeTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Lays the code tree <root>Work\Proj\ with the tool in its Tools\Qac\ and
+  // an empty working folder, and points the members at it.
+  void layTree(const std::string& root);
+
   // Runs the tool of the tree with `arguments` appended to its command line.
   RunResult runTool(const std::string& arguments = "", const std::string& currentFolder = "");
 
-  std::string base_;         // the test's folder, ends in a backslash
-  std::string codeLoc_;      // <base>Work\Proj\ .
-  std::string qacLoc_;       // <codeLoc>Tools\Qac\ .
-  std::string workingLoc_;   // <codeLoc>Tmp\qac\ .
-  std::string exe_;          // <qacLoc>Brennholtzgate.exe
+  std::string base_;        // the test's folder, ends in a backslash
+  std::string codeLoc_;     // <base>Work\Proj\ .
+  std::string qacLoc_;      // <codeLoc>Tools\Qac\ .
+  std::string workingLoc_;  // <codeLoc>Tmp\qac\ .
+  std::string exe_;         // <qacLoc>Brennholtzgate.exe
 };
 
 }  // namespace brennholtzgate::e2e

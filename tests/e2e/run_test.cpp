@@ -1,7 +1,6 @@
 // The real exe in a code tree: console, exit status and the list file.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "tests/e2e/e2e_support.h"
 
@@ -20,6 +19,13 @@ class Run : public CodeTreeTest {
     return crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "cmaFile\"",
                       "\"" + codeLoc_ + "Src\\main.c\"", "\"" + codeLoc_ + "Src\\util.c\""});
   }
+  // The console of a complete run after the location lines.
+  std::string successLines(const std::string& projectFile) const {
+    return crlfLines({"Found Config File: " + projectFile,
+                      "creating: " + workingLoc_ + "_qac_8_1_2-R_Analyse.bat",
+                      "creating: " + workingLoc_ + "_qac_8_1_2-R_View_Misra.bat",
+                      "Please change folder to: " + workingLoc_ + " and execute the batch files"});
+  }
   std::string locationLines() const {
     return crlfLines({"qacLoc :       " + qacLoc_, "codeLoc:       " + codeLoc_,
                       "qacWorkingLoc: " + workingLoc_});
@@ -29,18 +35,16 @@ class Run : public CodeTreeTest {
 TEST_F(Run, WorkedExampleWithoutArgument) {
   writeWorkedExampleProject(workingLoc_ + "_qac_gui.prj");
   const RunResult run = runTool();
-  EXPECT_EQ(run.output,
-            locationLines() +
-                crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
-                           "Please change folder to: " + workingLoc_ + " and execute the batch files"}));
+  EXPECT_EQ(run.output, locationLines() + successLines(workingLoc_ + "_qac_gui.prj"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
 }
 
 TEST_F(Run, MissingDefaultProjectFileIsDriverError) {
   const RunResult run = runTool();
-  EXPECT_EQ(run.output, locationLines() + crlfLines({"Error: QAC Project file not found: " +
-                                                     workingLoc_ + "_qac_gui.prj"}));
+  EXPECT_EQ(run.output,
+            locationLines() +
+                crlfLines({"Error: QAC Project file not found: " + workingLoc_ + "_qac_gui.prj"}));
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(exists(workingLoc_ + "_qac_list.txt"));
 }
@@ -67,10 +71,7 @@ TEST_F(Run, RelativeArgumentAgainstCurrentFolder) {
   makeFolders(base_ + "Here\\Sub");
   writeWorkedExampleProject(base_ + "Here\\Sub\\my.prj");
   const RunResult run = runTool("Sub\\my.prj", base_ + "Here");
-  EXPECT_EQ(run.output,
-            locationLines() +
-                crlfLines({"Found Config File: " + base_ + "Here\\Sub\\my.prj",
-                           "Please change folder to: " + workingLoc_ + " and execute the batch files"}));
+  EXPECT_EQ(run.output, locationLines() + successLines(base_ + "Here\\Sub\\my.prj"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
 }
@@ -88,9 +89,9 @@ TEST_F(Run, MissingWorkingFolderIsAnErrorNotSuccess) {
   writeWorkedExampleProject(base_ + "my.prj");
   RemoveDirectoryA(workingLoc_.c_str());
   const RunResult run = runTool("\"" + base_ + "my.prj\"");
-  EXPECT_EQ(run.output, locationLines() +
-                            crlfLines({"Found Config File: " + base_ + "my.prj",
-                                       "Error: Could not open file: " + workingLoc_ + "_qac_list.txt"}));
+  EXPECT_EQ(run.output, locationLines() + crlfLines({"Found Config File: " + base_ + "my.prj",
+                                                     "Error: Could not open file: " + workingLoc_ +
+                                                         "_qac_list.txt"}));
   EXPECT_EQ(run.status, 2);
 }
 
@@ -98,19 +99,20 @@ TEST_F(Run, ListFileThatCannotBeOpened) {
   writeWorkedExampleProject(workingLoc_ + "_qac_gui.prj");
   makeFolders(workingLoc_ + "_qac_list.txt");
   const RunResult run = runTool();
-  EXPECT_EQ(run.output, locationLines() +
-                            crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
-                                       "Error: Could not open file: " + workingLoc_ + "_qac_list.txt"}));
+  EXPECT_EQ(run.output,
+            locationLines() +
+                crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
+                           "Error: Could not open file: " + workingLoc_ + "_qac_list.txt"}));
   EXPECT_EQ(run.status, 2);
 }
 
 TEST_F(Run, DoubleQuoteInSourceLineStopsBeforeWriting) {
   writeFile(workingLoc_ + "_qac_gui.prj", projectText + "D:\\a.c\r\nD:\\\"b\".c\r\n");
   const RunResult run = runTool();
-  EXPECT_EQ(run.output, locationLines() +
-                            crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
-                                       "Error: Double quote in source line 4 of file: " +
-                                           workingLoc_ + "_qac_gui.prj"}));
+  EXPECT_EQ(run.output,
+            locationLines() + crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
+                                         "Error: Double quote in source line 4 of file: " +
+                                             workingLoc_ + "_qac_gui.prj"}));
   EXPECT_EQ(run.status, 2);
   EXPECT_FALSE(exists(workingLoc_ + "_qac_list.txt"));
 }

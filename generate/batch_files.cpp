@@ -1,0 +1,78 @@
+#include "generate/batch_files.h"
+
+#include <boost/lexical_cast.hpp>
+#include <iostream>
+
+#include "driver/globals.h"
+#include "generate/batch_text.h"
+
+namespace brennholtzgate {
+namespace {
+
+// A pause at the end when the batch file was started without an argument, so
+// that a double-clicked window stays open.
+constexpr std::string_view pauseLine = "IF X%1==X pause";
+
+}  // namespace
+
+void beginBatchFile(std::ofstream& out, OutputBuffer& buffer, std::string batchFile,
+                    std::string qacBin) {
+  std::cout << "creating: " << batchFile << std::endl;
+  openOutput(out, buffer, batchFile);
+  writeLine(out, {"@echo off"});
+  writeLine(out, {setCommand("QACBIN", qacBin)});
+  writeLine(out, {setCommand("QACOUTPATH", qacWorkingLoc)});
+  writeLine(out, {setCommand("QACTEMP", qacWorkingLoc)});
+  writeLine(out, {setCommand("QACPATH", qacLoc + "QAC-8.1.2-R\\")});
+  writeLine(out, {setCommand("QACHELPFILES", qacLoc + "QAC-8.1.2-R\\help\\")});
+  writeLine(out, {pathCommand(qacBin)});
+}
+
+void writeAnalyseBatch(std::string batchFile, std::string qacExe, std::string qacBin,
+                       std::string viaFile) {
+  OutputBuffer buffer;  // declared first: it must outlive the stream
+  std::ofstream out;
+  beginBatchFile(out, buffer, batchFile, qacBin);
+
+  std::string exeScratch;
+  std::string viaScratch;
+  const std::string_view exeText = batchText(qacExe, exeScratch);
+  const std::string_view viaText = batchText(viaFile, viaScratch);
+  const std::string total = boost::lexical_cast<std::string>(static_cast<int>(entryQueue.size()));
+  int number = 0;
+  std::string entryScratch;
+  for (const std::string& entry : entryQueue) {
+    ++number;
+    const std::string_view entryText = batchText(entry, entryScratch);
+    writeLine(out,
+              {"echo ", boost::lexical_cast<std::string>(number), "/", total, " : ", entryText});
+    writeLine(out, {"\"", exeText, "\" -ppmetrics+ -pplist+ -ppfilename+ -via \"", viaText, "\" ",
+                    entryText});
+  }
+  writeLine(out, {"echo \"Finished!\""});
+  writeLine(out, {pauseLine});
+  closeOutput(out, batchFile);
+}
+
+void writeViewBatch(std::string batchFile, std::string viewerExe, std::string qacBin,
+                    std::string listFile, std::string viaFile) {
+  OutputBuffer buffer;  // declared first: it must outlive the stream
+  std::ofstream out;
+  beginBatchFile(out, buffer, batchFile, qacBin);
+
+  std::string viewerScratch;
+  std::string viaScratch;
+  std::string listScratch;
+  std::string workingScratch;
+  writeLine(out, {"echo executing program."});
+  writeLine(
+      out, {"\"", batchText(viewerExe, viewerScratch), "\" QAC -via \"",
+            batchText(viaFile, viaScratch), "\" -list \"", batchText(listFile, listScratch), "\""});
+  writeLine(
+      out,
+      {"echo \"The file will be generated in: ", batchText(qacWorkingLoc, workingScratch), "\""});
+  writeLine(out, {pauseLine});
+  closeOutput(out, batchFile);
+}
+
+}  // namespace brennholtzgate

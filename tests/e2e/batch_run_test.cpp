@@ -1,0 +1,172 @@
+// The three generated files of a whole run, byte for byte, and what the two
+// batch files do when the command interpreter runs them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "tests/e2e/e2e_support.h"
+
+namespace brennholtzgate::e2e {
+namespace {
+
+const std::string analyseName = "_qac_8_1_2-R_Analyse.bat";
+const std::string viewName = "_qac_8_1_2-R_View_Misra.bat";
+
+class Batch : public CodeTreeTest {
+ protected:
+  std::string qacBin() const { return qacLoc_ + "QAC-8.1.2-R\\bin\\"; }
+
+  // The project file of the worked example, with the given source paths.
+  void writeProject(const std::vector<std::string>& paths) {
+    std::string text = "[Project]\r\n";
+    for (const std::string& path : paths) text += path + "\r\n";
+    writeFile(workingLoc_ + "_qac_gui.prj", text);
+  }
+
+  // Puts the stand-ins where the batch files look for the analyser.
+  void installStandIns() {
+    makeFolders(qacBin());
+    copyFile(builtProgram("qac.exe"), qacBin() + "qac.exe");
+    copyFile(builtProgram("Viewer.exe"), qacBin() + "Viewer.exe");
+  }
+
+  // What a stand-in prints when the batch file of this tree calls it.
+  std::string standInCall(const std::string& program,
+                          const std::vector<std::string>& arguments) const {
+    std::string call = program;
+    for (const std::string& argument : arguments) call += "|" + argument;
+    return crlfLines({call, "QACBIN=" + qacBin(), "QACOUTPATH=" + workingLoc_,
+                      "QACTEMP=" + workingLoc_, "QACPATH=" + qacLoc_ + "QAC-8.1.2-R\\",
+                      "QACHELPFILES=" + qacLoc_ + "QAC-8.1.2-R\\help\\",
+                      "PATH begins with QACBIN: yes"});
+  }
+
+  // Runs a generated batch file as the user would: from the working folder,
+  // with an argument so that it does not wait for a key.
+  RunResult runBatch(const std::string& name) {
+    return runCommand("cmd /c " + name + " x", workingLoc_);
+  }
+
+  // Both batch files, run by the interpreter, call the stand-ins with exactly
+  // the arguments and environment of this tree.
+  void checkBatchFilesRun(const std::vector<std::string>& sources) {
+    installStandIns();
+    writeProject(sources);
+    const RunResult tool = runTool();
+    ASSERT_EQ(tool.status, 0) << tool.output;
+
+    std::string expected;
+    const std::string total = std::to_string(sources.size());
+    for (size_t i = 0; i < sources.size(); ++i) {
+      expected += std::to_string(i + 1) + "/" + total + " : \"" + sources[i] + "\"\r\n";
+      expected += standInCall("qac.exe", {"-ppmetrics+", "-pplist+", "-ppfilename+", "-via",
+                                          workingLoc_ + "_qac_cfg.txt", sources[i]});
+    }
+    expected += "\"Finished!\"\r\n";
+    const RunResult analyse = runBatch(analyseName);
+    EXPECT_EQ(analyse.output, expected);
+    EXPECT_EQ(analyse.status, 0);
+
+    const RunResult view = runBatch(viewName);
+    EXPECT_EQ(view.output,
+              "executing program.\r\n" +
+                  standInCall("Viewer.exe", {"QAC", "-via", workingLoc_ + "_qac_cfg.txt", "-list",
+                                             workingLoc_ + "_qac_list.txt"}) +
+                  "\"The file will be generated in: " + workingLoc_ + "\"\r\n");
+    EXPECT_EQ(view.status, 0);
+  }
+};
+
+TEST_F(Batch, WholeWorkedExample) {
+  writeProject({codeLoc_ + "Src\\main.c", codeLoc_ + "Src\\util.c"});
+  const RunResult run = runTool();
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(
+      run.output,
+      crlfLines({"qacLoc :       " + qacLoc_, "codeLoc:       " + codeLoc_,
+                 "qacWorkingLoc: " + workingLoc_,
+                 "Found Config File: " + workingLoc_ + "_qac_gui.prj",
+                 "creating: " + workingLoc_ + analyseName, "creating: " + workingLoc_ + viewName,
+                 "Please change folder to: " + workingLoc_ + " and execute the batch files"}));
+  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"),
+            crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "cmaFile\"",
+                       "\"" + codeLoc_ + "Src\\main.c\"", "\"" + codeLoc_ + "Src\\util.c\""}));
+  const std::vector<std::string> block = {
+      "@echo off",
+      "set QACBIN=" + qacBin(),
+      "set QACOUTPATH=" + workingLoc_,
+      "set QACTEMP=" + workingLoc_,
+      "set QACPATH=" + qacLoc_ + "QAC-8.1.2-R\\",
+      "set QACHELPFILES=" + qacLoc_ + "QAC-8.1.2-R\\help\\",
+      "set PATH=%QACBIN%;%PATH%",
+  };
+  const std::string blockText = [&] {
+    std::string text;
+    for (const std::string& line : block) text += line + "\r\n";
+    return text;
+  }();
+  const std::string call = "\"" + qacBin() + "qac\" -ppmetrics+ -pplist+ -ppfilename+ -via \"" +
+                           workingLoc_ + "_qac_cfg.txt\" ";
+  EXPECT_EQ(readFile(workingLoc_ + analyseName),
+            blockText + crlfLines({"echo 1/2 : \"" + codeLoc_ + "Src\\main.c\"",
+                                   call + "\"" + codeLoc_ + "Src\\main.c\"",
+                                   "echo 2/2 : \"" + codeLoc_ + "Src\\util.c\"",
+                                   call + "\"" + codeLoc_ + "Src\\util.c\"", "echo \"Finished!\"",
+                                   "IF X%1==X pause"}));
+  EXPECT_EQ(readFile(workingLoc_ + viewName),
+            blockText + crlfLines({"echo executing program.",
+                                   "\"" + qacBin() + "Viewer\" QAC -via \"" + workingLoc_ +
+                                       "_qac_cfg.txt\" -list \"" + workingLoc_ + "_qac_list.txt\"",
+                                   "echo \"The file will be generated in: " + workingLoc_ + "\"",
+                                   "IF X%1==X pause"}));
+}
+
+TEST_F(Batch, AnalyseBatchNameIsAFolder) {
+  writeProject({"D:\\a.c"});
+  makeFolders(workingLoc_ + analyseName);
+  const RunResult run = runTool();
+  EXPECT_EQ(run.status, 2);
+  const std::string tail = crlfLines({"creating: " + workingLoc_ + analyseName,
+                                      "Error: Could not open file: " + workingLoc_ + analyseName});
+  ASSERT_GE(run.output.size(), tail.size());
+  EXPECT_EQ(run.output.substr(run.output.size() - tail.size()), tail) << run.output;
+  EXPECT_TRUE(exists(workingLoc_ + "_qac_list.txt"));
+  EXPECT_FALSE(exists(workingLoc_ + viewName));
+}
+
+TEST_F(Batch, RunningTwiceGivesTheSameFiles) {
+  writeProject({"D:\\a.c", "D:\\b.c"});
+  for (const std::string& name : {std::string("_qac_list.txt"), analyseName, viewName}) {
+    writeFile(workingLoc_ + name, std::string(200000, 'x'));  // longer, left from before
+  }
+  ASSERT_EQ(runTool().status, 0);
+  const std::string list = readFile(workingLoc_ + "_qac_list.txt");
+  const std::string analyse = readFile(workingLoc_ + analyseName);
+  const std::string view = readFile(workingLoc_ + viewName);
+  EXPECT_EQ(list.find('x'), std::string::npos);
+  EXPECT_EQ(analyse.substr(0, 10), "@echo off\r");
+  EXPECT_EQ(analyse.substr(analyse.size() - 17), "IF X%1==X pause\r\n");
+  EXPECT_EQ(view.substr(view.size() - 17), "IF X%1==X pause\r\n");
+  ASSERT_EQ(runTool().status, 0);
+  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), list);
+  EXPECT_EQ(readFile(workingLoc_ + analyseName), analyse);
+  EXPECT_EQ(readFile(workingLoc_ + viewName), view);
+}
+
+TEST_F(Batch, BatchFilesRunForAnOrdinaryTree) {
+  checkBatchFilesRun(
+      {codeLoc_ + "Src\\main.c", codeLoc_ + "Src\\util.c", codeLoc_ + "Src\\main.c"});
+}
+
+TEST_F(Batch, BatchFilesRunForATreeUnderAmpersand) {
+  // A "%" in the folder is checked byte for byte by the unit tests only: Wine's
+  // interpreter expands "%" again inside the value of %QACBIN%, which the
+  // real one does not.
+  layTree(base_ + "R&D ^1\\");
+  checkBatchFilesRun({codeLoc_ + "Src\\100%.c", codeLoc_ + "Src\\a&b.c", codeLoc_ + "Src\\%PATH%.c",
+                      codeLoc_ + "Src\\x^y.c"});
+}
+
+}  // namespace
+}  // namespace brennholtzgate::e2e
