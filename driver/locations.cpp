@@ -14,6 +14,12 @@ std::string codeLocFromQacLoc(const std::string& qacLoc) {
   return qacLoc.substr(0, tools) + '\\';
 }
 
+std::string workingLocFromBuildConfig(const std::string& codeLoc, const std::string& tmpValue) {
+  const std::string folder = tmpValue + "\\qac\\";
+  if (folder.find(':') != std::string::npos) return folder;
+  return codeLoc + "..\\Bin\\" + folder;
+}
+
 std::string defaultWorkingLoc(const std::string& codeLoc) { return codeLoc + "Tmp\\qac\\"; }
 
 }  // namespace brennholtzgate

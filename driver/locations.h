@@ -15,6 +15,11 @@ std::string qacLocFromModulePath(const std::string& modulePath);
 // backslash; without "\Tools", `qacLoc` plus a second backslash.
 std::string codeLocFromQacLoc(const std::string& qacLoc);
 
+// The working folder named by the build configuration's "tmp=" value: the
+// value and "\qac\", taken as absolute when it holds a colon (a drive letter),
+// otherwise relative to the folder of the build configuration file.
+std::string workingLocFromBuildConfig(const std::string& codeLoc, const std::string& tmpValue);
+
 // The working folder when there is no build configuration file.
 std::string defaultWorkingLoc(const std::string& codeLoc);
 

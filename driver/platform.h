@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,5 +16,12 @@ std::string executablePath();
 // existence; empty when the result would not fit in 260 characters or the
 // system rejects the argument.
 std::optional<std::string> fullPathOf(std::string argument);
+
+// Reads the version resource of the program file `file`. Returns false when
+// it has none (nothing else is set then); otherwise sets the most significant
+// 32 bits of its file version, and its U.S. English "OriginalFilename" and
+// "LegalCopyright" values, left empty when missing.
+bool readVersionResource(const std::string& file, std::uint32_t& fileVersionMostSignificant,
+                         std::string& originalFilename, std::string& legalNotice);
 
 }  // namespace brennholtzgate

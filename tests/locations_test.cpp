@@ -12,6 +12,8 @@ struct LocationCase {
   const char* workingLoc;
 };
 
+void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.modulePath; }
+
 class LocationRules : public ::testing::TestWithParam<LocationCase> {};
 
 TEST_P(LocationRules, FromModulePath) {
@@ -54,6 +56,34 @@ INSTANTIATE_TEST_SUITE_P(
         LocationCase{R"(\\server\share\Proj\Tools\Qac\Brennholtzgate.exe)",
                      R"(\\server\share\Proj\Tools\Qac\)", R"(\\server\share\Proj\)",
                      R"(\\server\share\Proj\Tmp\qac\)"}));
+
+struct BuildConfigCase {
+  const char* tmpValue;
+  const char* workingLoc;
+};
+
+void PrintTo(const BuildConfigCase& c, std::ostream* os) { *os << "tmp=" << c.tmpValue; }
+
+class WorkingLocFromBuildConfig : public ::testing::TestWithParam<BuildConfigCase> {};
+
+TEST_P(WorkingLocFromBuildConfig, FollowsTmpValue) {
+  EXPECT_EQ(workingLocFromBuildConfig(R"(D:\Work\Proj\)", GetParam().tmpValue),
+            GetParam().workingLoc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WorkingLocFromBuildConfig,
+                         ::testing::Values(
+                             // Relative to the folder of the build configuration file.
+                             BuildConfigCase{R"(..\Tmp)", R"(D:\Work\Proj\..\Bin\..\Tmp\qac\)"},
+                             // A drive letter makes it absolute.
+                             BuildConfigCase{R"(E:\Build\Tmp)", R"(E:\Build\Tmp\qac\)"},
+                             // No key, or an empty value: two backslashes after "Bin".
+                             BuildConfigCase{"", R"(D:\Work\Proj\..\Bin\\qac\)"},
+                             // A value ending in a backslash: two backslashes before "qac".
+                             BuildConfigCase{R"(E:\Build\Tmp\)", R"(E:\Build\Tmp\\qac\)"},
+                             // Two leading backslashes hold no colon: still relative.
+                             BuildConfigCase{R"(\\server\tmp)",
+                                             R"(D:\Work\Proj\..\Bin\\\server\tmp\qac\)"}));
 
 }  // namespace
 }  // namespace brennholtzgate

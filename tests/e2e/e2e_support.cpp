@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <vector>
 
 namespace brennholtzgate::e2e {
@@ -110,6 +111,18 @@ void copyFile(const std::string& from, const std::string& to) {
   ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << "cannot copy " << from << " to " << to;
 }
 
+std::string withoutBanner(const std::string& output) {
+  static const std::regex banner("Brennholtzgate\\.exe version " BRENNHOLTZGATE_VERSION_MAJOR_MINOR
+                                 " from [A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4}\r\n"
+                                 "Copyright \\(C\\) 2018-2026 The Brennholtzgate authors\r\n");
+  std::smatch match;
+  if (!std::regex_search(output, match, banner, std::regex_constants::match_continuous)) {
+    ADD_FAILURE() << "no banner at the start of:\n" << output;
+    return output;
+  }
+  return match.suffix().str();
+}
+
 std::string crlfLines(std::initializer_list<std::string> lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
@@ -140,7 +153,9 @@ void CodeTreeTest::TearDown() {
 RunResult CodeTreeTest::runTool(const std::string& arguments, const std::string& currentFolder) {
   std::string commandLine = "\"" + exe_ + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
-  return runCommand(commandLine, currentFolder.empty() ? base_ : currentFolder);
+  RunResult result = runCommand(commandLine, currentFolder.empty() ? base_ : currentFolder);
+  result.output = withoutBanner(result.output);
+  return result;
 }
 
 }  // namespace brennholtzgate::e2e

@@ -26,6 +26,9 @@ bool exists(const std::string& path);
 void makeFolders(const std::string& path);
 void copyFile(const std::string& from, const std::string& to);
 
+// Checks that `output` begins with the two banner lines and returns the rest.
+std::string withoutBanner(const std::string& output);
+
 // Joins lines with CR LF after each, the last one included.
 std::string crlfLines(std::initializer_list<std::string> lines);
 
@@ -40,7 +43,8 @@ class CodeTreeTest : public ::testing::Test {
   // an empty working folder, and points the members at it.
   void layTree(const std::string& root);
 
-  // Runs the tool of the tree with `arguments` appended to its command line.
+  // Runs the tool of the tree with `arguments` appended to its command line;
+  // the output is what follows the banner, which is checked.
   RunResult runTool(const std::string& arguments = "", const std::string& currentFolder = "");
 
   std::string base_;        // the test's folder, ends in a backslash
