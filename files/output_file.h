@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <cstring>
 #include <fstream>
 #include <initializer_list>
 #include <string>
@@ -8,31 +8,44 @@
 
 namespace brennholtzgate {
 
-// The stream buffer of one output file. Large enough that a generated file
-// costs a system call per 64 KiB, not per line (MinGW's default is 512 bytes).
-using OutputBuffer = std::array<char, 64 * 1024>;
+// The lines of one output file not yet handed to the stream. Lines are
+// collected here and written in blocks: a stream call per piece of a line
+// would cost more than the bytes themselves.
+using OutputBuffer = std::string;
 
-// Opens `path` for writing in binary mode, creating or truncating it, with
-// `buffer` as the stream's buffer. Raises bad_open when the file cannot be
-// opened for any reason, a missing folder included: a generated file is never
-// lost without a word.
+// Size of the blocks handed to the stream.
+constexpr std::size_t outputBlockSize = 256 * 1024;
+
+// Opens `path` for writing in binary mode, creating or truncating it.
+// Raises bad_open when the file cannot be opened for any reason, a missing
+// folder included: a generated file is never lost without a word.
 void openOutput(std::ofstream& out, OutputBuffer& buffer, const std::string& path);
 
-// Writes the pieces of one line and its CR LF. Nothing is flushed: a failed
-// write leaves the stream bad, and closeOutput reports it.
-inline void writeLine(std::ofstream& out, std::initializer_list<std::string_view> pieces) {
-  auto* const buffer = out.rdbuf();
-  bool written = true;
+// Hands the collected lines to the stream; a failed write leaves the stream
+// bad, and closeOutput reports it.
+void writeBlock(std::ofstream& out, OutputBuffer& buffer);
+
+// Adds the pieces of one line and its CR LF: the buffer grows once per line,
+// and each piece is one copy.
+inline void writeLine(std::ofstream& out, OutputBuffer& buffer,
+                      std::initializer_list<std::string_view> pieces) {
+  std::size_t length = 2;
+  for (const std::string_view piece : pieces) length += piece.size();
+  const std::size_t start = buffer.size();
+  buffer.resize(start + length);
+  char* to = buffer.data() + start;
   for (const std::string_view piece : pieces) {
-    const auto size = static_cast<std::streamsize>(piece.size());
-    written = written && buffer->sputn(piece.data(), size) == size;
+    if (!piece.empty()) std::memcpy(to, piece.data(), piece.size());
+    to += piece.size();
   }
-  written = written && buffer->sputn("\r\n", 2) == 2;
-  if (!written) out.setstate(std::ios::badbit);
+  to[0] = '\r';
+  to[1] = '\n';
+  if (buffer.size() >= outputBlockSize) writeBlock(out, buffer);
 }
 
-// Flushes and closes the file. Raises bad_write when any write, the flush or
-// the close failed, so a run never reports a half-written file as done.
-void closeOutput(std::ofstream& out, const std::string& path);
+// Writes what is left, flushes and closes the file. Raises bad_write when any
+// write, the flush or the close failed, so a run never reports a half-written
+// file as done.
+void closeOutput(std::ofstream& out, OutputBuffer& buffer, const std::string& path);
 
 }  // namespace brennholtzgate

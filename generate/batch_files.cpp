@@ -19,18 +19,18 @@ void beginBatchFile(std::ofstream& out, OutputBuffer& buffer, std::string batchF
                     std::string qacBin) {
   std::cout << "creating: " << batchFile << std::endl;
   openOutput(out, buffer, batchFile);
-  writeLine(out, {"@echo off"});
-  writeLine(out, {setCommand("QACBIN", qacBin)});
-  writeLine(out, {setCommand("QACOUTPATH", qacWorkingLoc)});
-  writeLine(out, {setCommand("QACTEMP", qacWorkingLoc)});
-  writeLine(out, {setCommand("QACPATH", qacLoc + "QAC-8.1.2-R\\")});
-  writeLine(out, {setCommand("QACHELPFILES", qacLoc + "QAC-8.1.2-R\\help\\")});
-  writeLine(out, {pathCommand(qacBin)});
+  writeLine(out, buffer, {"@echo off"});
+  writeLine(out, buffer, {setCommand("QACBIN", qacBin)});
+  writeLine(out, buffer, {setCommand("QACOUTPATH", qacWorkingLoc)});
+  writeLine(out, buffer, {setCommand("QACTEMP", qacWorkingLoc)});
+  writeLine(out, buffer, {setCommand("QACPATH", qacLoc + "QAC-8.1.2-R\\")});
+  writeLine(out, buffer, {setCommand("QACHELPFILES", qacLoc + "QAC-8.1.2-R\\help\\")});
+  writeLine(out, buffer, {pathCommand(qacBin)});
 }
 
 void writeAnalyseBatch(std::string batchFile, std::string qacExe, std::string qacBin,
                        std::string viaFile) {
-  OutputBuffer buffer;  // declared first: it must outlive the stream
+  OutputBuffer buffer;
   std::ofstream out;
   beginBatchFile(out, buffer, batchFile, qacBin);
 
@@ -44,19 +44,20 @@ void writeAnalyseBatch(std::string batchFile, std::string qacExe, std::string qa
   for (const std::string& entry : entryQueue) {
     ++number;
     const std::string_view entryText = batchText(entry, entryScratch);
-    writeLine(out,
+    writeLine(out, buffer,
               {"echo ", boost::lexical_cast<std::string>(number), "/", total, " : ", entryText});
-    writeLine(out, {"\"", exeText, "\" -ppmetrics+ -pplist+ -ppfilename+ -via \"", viaText, "\" ",
-                    entryText});
+    writeLine(
+        out, buffer,
+        {"\"", exeText, "\" -ppmetrics+ -pplist+ -ppfilename+ -via \"", viaText, "\" ", entryText});
   }
-  writeLine(out, {"echo \"Finished!\""});
-  writeLine(out, {pauseLine});
-  closeOutput(out, batchFile);
+  writeLine(out, buffer, {"echo \"Finished!\""});
+  writeLine(out, buffer, {pauseLine});
+  closeOutput(out, buffer, batchFile);
 }
 
 void writeViewBatch(std::string batchFile, std::string viewerExe, std::string qacBin,
                     std::string listFile, std::string viaFile) {
-  OutputBuffer buffer;  // declared first: it must outlive the stream
+  OutputBuffer buffer;
   std::ofstream out;
   beginBatchFile(out, buffer, batchFile, qacBin);
 
@@ -64,15 +65,16 @@ void writeViewBatch(std::string batchFile, std::string viewerExe, std::string qa
   std::string viaScratch;
   std::string listScratch;
   std::string workingScratch;
-  writeLine(out, {"echo executing program."});
+  writeLine(out, buffer, {"echo executing program."});
   writeLine(
-      out, {"\"", batchText(viewerExe, viewerScratch), "\" QAC -via \"",
-            batchText(viaFile, viaScratch), "\" -list \"", batchText(listFile, listScratch), "\""});
+      out, buffer,
+      {"\"", batchText(viewerExe, viewerScratch), "\" QAC -via \"", batchText(viaFile, viaScratch),
+       "\" -list \"", batchText(listFile, listScratch), "\""});
   writeLine(
-      out,
+      out, buffer,
       {"echo \"The file will be generated in: ", batchText(qacWorkingLoc, workingScratch), "\""});
-  writeLine(out, {pauseLine});
-  closeOutput(out, batchFile);
+  writeLine(out, buffer, {pauseLine});
+  closeOutput(out, buffer, batchFile);
 }
 
 }  // namespace brennholtzgate

@@ -6,13 +6,13 @@
 namespace brennholtzgate {
 
 void writeListFile(std::string workingDir, std::string listFile) {
-  OutputBuffer buffer;  // declared first: it must outlive the stream
+  OutputBuffer buffer;
   std::ofstream out;
   openOutput(out, buffer, listFile);
-  writeLine(out, {"-op\"", workingDir, "\""});
-  writeLine(out, {"-cmaf \"", workingDir, cmaFile, "\""});
-  for (const std::string& entry : entryQueue) writeLine(out, {entry});
-  closeOutput(out, listFile);
+  writeLine(out, buffer, {"-op\"", workingDir, "\""});
+  writeLine(out, buffer, {"-cmaf \"", workingDir, cmaFile, "\""});
+  for (const std::string& entry : entryQueue) writeLine(out, buffer, {entry});
+  closeOutput(out, buffer, listFile);
 }
 
 }  // namespace brennholtzgate
