@@ -35,11 +35,12 @@ void generateProject(const std::string& path, long entries) {
   text.reserve(static_cast<size_t>(entries) * 44 + 64);
   char line[128];
   for (long i = 0; i < entries; ++i) {
-    const int length = std::snprintf(line, sizeof line, "D:\\Work\\Proj\\Src\\mod%03ld\\file_%06ld.c\r\n",
-                                     i % 997, i);
+    const int length = std::snprintf(line, sizeof line,
+                                     "D:\\Work\\Proj\\Src\\mod%03ld\\file_%06ld.c\r\n", i % 997, i);
     text.append(line, static_cast<size_t>(length));
   }
-  std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 struct Files {
@@ -62,7 +63,8 @@ void runPipeline(const Files& files) {
   bhg::readProjectFile(files.project);
   bhg::writeListFile(bhg::qacWorkingLoc, files.list);
   bhg::writeAnalyseBatch(files.analyse, qacBin + "qac", qacBin, via);
-  bhg::writeViewBatch(files.view, qacBin + "Viewer", qacBin, bhg::qacWorkingLoc + "_qac_list.txt", via);
+  bhg::writeViewBatch(files.view, qacBin + "Viewer", qacBin, bhg::qacWorkingLoc + "_qac_list.txt",
+                      via);
   std::cout.rdbuf(original);
 }
 
@@ -72,7 +74,8 @@ std::string slurp(const std::string& path) {
 }
 
 // The floor: read the input's bytes, write the outputs' bytes, as one block each.
-void copyBytes(const std::string& input, const std::vector<std::pair<std::string, std::string>>& outputs) {
+void copyBytes(const std::string& input,
+               const std::vector<std::pair<std::string, std::string>>& outputs) {
   const std::string bytes = slurp(input);
   if (bytes.empty()) std::abort();
   for (const auto& [path, content] : outputs) {
@@ -147,7 +150,8 @@ int main(int argc, char* argv[]) {
   std::vector<std::pair<std::string, std::string>> outputs;
   size_t outputBytes = 0;
   for (const std::string* path : {&files.list, &files.analyse, &files.view}) {
-    outputs.emplace_back((folder / ("copy-" + fs::path(*path).filename().string())).string(), slurp(*path));
+    outputs.emplace_back((folder / ("copy-" + fs::path(*path).filename().string())).string(),
+                         slurp(*path));
     outputBytes += outputs.back().second.size();
   }
 

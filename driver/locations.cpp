@@ -15,7 +15,7 @@ std::string codeLocFromQacLoc(const std::string& qacLoc) {
 }
 
 std::string workingLocFromBuildConfig(const std::string& codeLoc, const std::string& tmpValue) {
-  const std::string folder = tmpValue + "\\qac\\";
+  std::string folder = tmpValue + "\\qac\\";
   if (folder.find(':') != std::string::npos) return folder;
   return codeLoc + "..\\Bin\\" + folder;
 }

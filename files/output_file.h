@@ -14,7 +14,7 @@ namespace brennholtzgate {
 using OutputBuffer = std::string;
 
 // Size of the blocks handed to the stream.
-constexpr std::size_t outputBlockSize = 256 * 1024;
+constexpr std::size_t outputBlockSize = std::size_t{256} * 1024;
 
 // Opens `path` for writing in binary mode, creating or truncating it.
 // Raises bad_open when the file cannot be opened for any reason, a missing

@@ -9,6 +9,8 @@ packages=(
   wine64                                                  # running it here
   libboost-dev                                            # Boost headers
   googletest libgtest-dev                                 # unit tests
+  clang libclang-rt-dev                                   # fuzzers
+  clang-tidy cppcheck clang-format                        # static analysis
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the portable code natively under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows exe and its tests under Wine.
+# UndefinedBehaviorSanitizer; the Windows exe and its tests under Wine; the
+# zip; static analysis; each fuzzer briefly (FUZZ_SECONDS, default 20); and
+# the benchmark once on a small project, to prove it runs (no timing checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,4 +16,11 @@ cmake --preset windows
 cmake --build --preset windows
 # No Wine process outlives the tests, whatever happens to them.
 trap 'build/windows/wine-run.sh --stop' EXIT
+
+scripts/check-package.sh
+scripts/lint.sh
+scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
+scripts/benchmark.sh 2000 3
+
+# Last, so that its summary closes the output.
 ctest --preset windows
