@@ -9,8 +9,9 @@
 namespace brennholtzgate {
 
 std::string readBuildConfigTmp(std::string path) {
+  InputBuffer buffer;
   std::ifstream in;
-  if (!openInput(in, path)) {
+  if (!openInput(in, buffer, path)) {
     if (pathExists(path)) throw bad_open(path);
     return std::string();
   }

@@ -26,8 +26,9 @@ void appendEntry(const std::string& line) {
 }  // namespace
 
 void readProjectFile(std::string path) {
+  InputBuffer buffer;
   std::ifstream in;
-  if (!openInput(in, path)) {
+  if (!openInput(in, buffer, path)) {
     std::cout << "File Not Found: " << path << std::endl;
     throw bad_open(path);
   }
