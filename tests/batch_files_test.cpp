@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
 #include <vector>
 
 #include "driver/globals.h"
@@ -18,7 +16,7 @@ using testing::crlfLines;
 using testing::readBytes;
 using testing::writeBytes;
 
-const std::vector<std::string> workedBlock = {
+const std::vector<std::string> sampleBlock = {
     R"(@echo off)",
     R"(set QACBIN=D:\Work\Proj\Tools\Qac\QAC-8.1.2-R\bin\)",
     R"(set QACOUTPATH=D:\Work\Proj\Tmp\qac\)",
@@ -27,12 +25,6 @@ const std::vector<std::string> workedBlock = {
     R"(set QACHELPFILES=D:\Work\Proj\Tools\Qac\QAC-8.1.2-R\help\)",
     R"(set PATH=%QACBIN%;%PATH%)",
 };
-
-std::string joinCrlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 std::vector<std::string> concat(std::vector<std::string> first,
                                 const std::vector<std::string>& second) {
@@ -48,28 +40,14 @@ class BatchFiles : public testing::TempFolderTest {
     qacWorkingLoc = working;
     qacBin_ = qac + "QAC-8.1.2-R\\bin\\";
   }
-  // Runs a writer, keeping what it printed.
-  template <typename Writer>
-  void capture(Writer writer) {
-    std::ostringstream captured;
-    auto* const original = std::cout.rdbuf(captured.rdbuf());
-    try {
-      writer();
-    } catch (...) {
-      std::cout.rdbuf(original);
-      printed_ = captured.str();
-      throw;
-    }
-    std::cout.rdbuf(original);
-    printed_ = captured.str();
-  }
   std::string analyse(const std::string& path) {
-    capture(
-        [&] { writeAnalyseBatch(path, qacBin_ + "qac", qacBin_, qacWorkingLoc + "_qac_cfg.txt"); });
+    testing::captureOutput(printed_, [&] {
+      writeAnalyseBatch(path, qacBin_ + "qac", qacBin_, qacWorkingLoc + "_qac_cfg.txt");
+    });
     return readBytes(path);
   }
   std::string view(const std::string& path) {
-    capture([&] {
+    testing::captureOutput(printed_, [&] {
       writeViewBatch(path, qacBin_ + "Viewer", qacBin_, qacWorkingLoc + "_qac_list.txt",
                      qacWorkingLoc + "_qac_cfg.txt");
     });
@@ -80,14 +58,14 @@ class BatchFiles : public testing::TempFolderTest {
   std::string printed_;
 };
 
-TEST_F(BatchFiles, AnalyseWorkedExample) {
+TEST_F(BatchFiles, AnalyseSampleTree) {
   useLocations(R"(D:\Work\Proj\Tools\Qac\)", R"(D:\Work\Proj\Tmp\qac\)");
   entryQueue = {R"("D:\Work\Proj\Src\main.c")", R"("D:\Work\Proj\Src\util.c")"};
   const std::string path = pathOf("_qac_8_1_2-R_Analyse.bat");
   EXPECT_EQ(
       analyse(path),
-      joinCrlf(concat(
-          workedBlock,
+      crlfLines(concat(
+          sampleBlock,
           {R"(echo 1/2 : "D:\Work\Proj\Src\main.c")",
            R"("D:\Work\Proj\Tools\Qac\QAC-8.1.2-R\bin\qac" -ppmetrics+ -pplist+ -ppfilename+ -via "D:\Work\Proj\Tmp\qac\_qac_cfg.txt" "D:\Work\Proj\Src\main.c")",
            R"(echo 2/2 : "D:\Work\Proj\Src\util.c")",
@@ -97,14 +75,14 @@ TEST_F(BatchFiles, AnalyseWorkedExample) {
   EXPECT_EQ(entryQueue.size(), 2U);
 }
 
-TEST_F(BatchFiles, ViewWorkedExample) {
+TEST_F(BatchFiles, ViewSampleTree) {
   useLocations(R"(D:\Work\Proj\Tools\Qac\)", R"(D:\Work\Proj\Tmp\qac\)");
   entryQueue = {R"("D:\Work\Proj\Src\main.c")"};
   const std::string path = pathOf("_qac_8_1_2-R_View_Misra.bat");
   EXPECT_EQ(
       view(path),
-      joinCrlf(concat(
-          workedBlock,
+      crlfLines(concat(
+          sampleBlock,
           {R"(echo executing program.)",
            R"("D:\Work\Proj\Tools\Qac\QAC-8.1.2-R\bin\Viewer" QAC -via "D:\Work\Proj\Tmp\qac\_qac_cfg.txt" -list "D:\Work\Proj\Tmp\qac\_qac_list.txt")",
            R"(echo "The file will be generated in: D:\Work\Proj\Tmp\qac\")",
@@ -115,7 +93,7 @@ TEST_F(BatchFiles, ViewWorkedExample) {
 TEST_F(BatchFiles, EmptyQueueGivesNineAndElevenLines) {
   useLocations(R"(D:\Work\Proj\Tools\Qac\)", R"(D:\Work\Proj\Tmp\qac\)");
   EXPECT_EQ(analyse(pathOf("a.bat")),
-            joinCrlf(concat(workedBlock, {R"(echo "Finished!")", R"(IF X%1==X pause)"})));
+            crlfLines(concat(sampleBlock, {R"(echo "Finished!")", R"(IF X%1==X pause)"})));
   const std::string viewFile = view(pathOf("v.bat"));
   EXPECT_EQ(std::count(viewFile.begin(), viewFile.end(), '\n'), 11);
 }
@@ -156,14 +134,14 @@ TEST_F(BatchFiles, HostilePathsAreEscaped) {
   };
   EXPECT_EQ(
       analyse(pathOf("a.bat")),
-      joinCrlf(concat(
+      crlfLines(concat(
           block,
           {R"(echo 1/1 : "D:\R&D\50%%\a&b%%x%%.c")",
            R"("D:\R&D\50%%\Tools\Qac\QAC-8.1.2-R\bin\qac" -ppmetrics+ -pplist+ -ppfilename+ -via "D:\R&D\50%%\Tmp\qac\_qac_cfg.txt" "D:\R&D\50%%\a&b%%x%%.c")",
            R"(echo "Finished!")", R"(IF X%1==X pause)"})));
   EXPECT_EQ(
       view(pathOf("v.bat")),
-      joinCrlf(concat(
+      crlfLines(concat(
           block,
           {R"(echo executing program.)",
            R"("D:\R&D\50%%\Tools\Qac\QAC-8.1.2-R\bin\Viewer" QAC -via "D:\R&D\50%%\Tmp\qac\_qac_cfg.txt" -list "D:\R&D\50%%\Tmp\qac\_qac_list.txt")",
@@ -231,7 +209,7 @@ TEST_F(BatchFiles, LongerOldFileIsReplacedWhole) {
   const std::string path = pathOf("a.bat");
   writeBytes(path, std::string(100000, 'x'));
   EXPECT_EQ(analyse(path),
-            joinCrlf(concat(workedBlock, {R"(echo "Finished!")", R"(IF X%1==X pause)"})));
+            crlfLines(concat(sampleBlock, {R"(echo "Finished!")", R"(IF X%1==X pause)"})));
 }
 
 #ifndef _WIN32

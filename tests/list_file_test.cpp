@@ -41,7 +41,7 @@ TEST_P(ListFileContent, ByteForByte) {
 }
 
 const ListCase listCases[] = {
-    {"WorkedExample",
+    {"SampleTree",
      R"(D:\Work\Proj\Tmp\qac\)",
      "cmaFile",
      {R"("D:\Work\Proj\Src\main.c")", R"("D:\Work\Proj\Src\util.c")"},

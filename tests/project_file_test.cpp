@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <iostream>
-#include <sstream>
 
 #include "driver/globals.h"
 #include "files/errors.h"
@@ -86,19 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProjectFileRules, ::testing::ValuesIn(projectCas
 
 class ProjectFileErrors : public testing::TempFolderTest {
  protected:
-  // Runs readProjectFile and returns what it printed on standard output.
-  std::string readCapturingOutput(const std::string& path) {
-    std::ostringstream captured;
-    auto* const original = std::cout.rdbuf(captured.rdbuf());
-    try {
-      readProjectFile(path);
-    } catch (...) {
-      std::cout.rdbuf(original);
-      printed_ = captured.str();
-      throw;
-    }
-    std::cout.rdbuf(original);
-    return captured.str();
+  void readCapturingOutput(const std::string& path) {
+    testing::captureOutput(printed_, [&] { readProjectFile(path); });
   }
   std::string printed_;
 };

@@ -51,7 +51,7 @@ void writeBytes(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(out.good()) << path;
 }
 
-std::string crlfLines(std::initializer_list<std::string> lines) {
+std::string crlfLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace brennholtzgate::testing {
 
@@ -33,6 +36,23 @@ std::string caseName(const ::testing::TestParamInfo<Case>& testInfo) {
 }
 
 // Joins lines with CR LF after each, the last one included.
-std::string crlfLines(std::initializer_list<std::string> lines);
+std::string crlfLines(const std::vector<std::string>& lines);
+
+// Runs `work` with standard output captured into `printed`, kept also when
+// `work` throws.
+template <typename Work>
+void captureOutput(std::string& printed, Work work) {
+  std::ostringstream captured;
+  auto* const original = std::cout.rdbuf(captured.rdbuf());
+  try {
+    work();
+  } catch (...) {
+    std::cout.rdbuf(original);
+    printed = captured.str();
+    throw;
+  }
+  std::cout.rdbuf(original);
+  printed = captured.str();
+}
 
 }  // namespace brennholtzgate::testing

@@ -17,11 +17,11 @@ class Batch : public CodeTreeTest {
  protected:
   std::string qacBin() const { return qacLoc_ + "QAC-8.1.2-R\\bin\\"; }
 
-  // The project file of the worked example, with the given source paths.
+  // The project file of the sample tree, with the given source paths.
   void writeProject(const std::vector<std::string>& paths) {
     std::string text = "[Project]\r\n";
     for (const std::string& path : paths) text += path + "\r\n";
-    writeFile(workingLoc_ + "_qac_gui.prj", text);
+    writeBytes(workingLoc_ + "_qac_gui.prj", text);
   }
 
   // Puts the stand-ins where the batch files look for the analyser.
@@ -78,7 +78,7 @@ class Batch : public CodeTreeTest {
   }
 };
 
-TEST_F(Batch, WholeWorkedExample) {
+TEST_F(Batch, WholeSampleTree) {
   writeProject({codeLoc_ + "Src\\main.c", codeLoc_ + "Src\\util.c"});
   const RunResult run = runTool();
   EXPECT_EQ(run.status, 0);
@@ -89,7 +89,7 @@ TEST_F(Batch, WholeWorkedExample) {
                  "Found Config File: " + workingLoc_ + "_qac_gui.prj",
                  "creating: " + workingLoc_ + analyseName, "creating: " + workingLoc_ + viewName,
                  "Please change folder to: " + workingLoc_ + " and execute the batch files"}));
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"),
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"),
             crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "cmaFile\"",
                        "\"" + codeLoc_ + "Src\\main.c\"", "\"" + codeLoc_ + "Src\\util.c\""}));
   const std::vector<std::string> block = {
@@ -101,20 +101,16 @@ TEST_F(Batch, WholeWorkedExample) {
       "set QACHELPFILES=" + qacLoc_ + "QAC-8.1.2-R\\help\\",
       "set PATH=%QACBIN%;%PATH%",
   };
-  const std::string blockText = [&] {
-    std::string text;
-    for (const std::string& line : block) text += line + "\r\n";
-    return text;
-  }();
+  const std::string blockText = crlfLines(block);
   const std::string call = "\"" + qacBin() + "qac\" -ppmetrics+ -pplist+ -ppfilename+ -via \"" +
                            workingLoc_ + "_qac_cfg.txt\" ";
-  EXPECT_EQ(readFile(workingLoc_ + analyseName),
+  EXPECT_EQ(readBytes(workingLoc_ + analyseName),
             blockText + crlfLines({"echo 1/2 : \"" + codeLoc_ + "Src\\main.c\"",
                                    call + "\"" + codeLoc_ + "Src\\main.c\"",
                                    "echo 2/2 : \"" + codeLoc_ + "Src\\util.c\"",
                                    call + "\"" + codeLoc_ + "Src\\util.c\"", "echo \"Finished!\"",
                                    "IF X%1==X pause"}));
-  EXPECT_EQ(readFile(workingLoc_ + viewName),
+  EXPECT_EQ(readBytes(workingLoc_ + viewName),
             blockText + crlfLines({"echo executing program.",
                                    "\"" + qacBin() + "Viewer\" QAC -via \"" + workingLoc_ +
                                        "_qac_cfg.txt\" -list \"" + workingLoc_ + "_qac_list.txt\"",
@@ -138,20 +134,20 @@ TEST_F(Batch, AnalyseBatchNameIsAFolder) {
 TEST_F(Batch, RunningTwiceGivesTheSameFiles) {
   writeProject({"D:\\a.c", "D:\\b.c"});
   for (const std::string& name : {std::string("_qac_list.txt"), analyseName, viewName}) {
-    writeFile(workingLoc_ + name, std::string(200000, 'x'));  // longer, left from before
+    writeBytes(workingLoc_ + name, std::string(200000, 'x'));  // longer, left from before
   }
   ASSERT_EQ(runTool().status, 0);
-  const std::string list = readFile(workingLoc_ + "_qac_list.txt");
-  const std::string analyse = readFile(workingLoc_ + analyseName);
-  const std::string view = readFile(workingLoc_ + viewName);
+  const std::string list = readBytes(workingLoc_ + "_qac_list.txt");
+  const std::string analyse = readBytes(workingLoc_ + analyseName);
+  const std::string view = readBytes(workingLoc_ + viewName);
   EXPECT_EQ(list.find('x'), std::string::npos);
   EXPECT_EQ(analyse.substr(0, 10), "@echo off\r");
   EXPECT_EQ(analyse.substr(analyse.size() - 17), "IF X%1==X pause\r\n");
   EXPECT_EQ(view.substr(view.size() - 17), "IF X%1==X pause\r\n");
   ASSERT_EQ(runTool().status, 0);
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), list);
-  EXPECT_EQ(readFile(workingLoc_ + analyseName), analyse);
-  EXPECT_EQ(readFile(workingLoc_ + viewName), view);
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), list);
+  EXPECT_EQ(readBytes(workingLoc_ + analyseName), analyse);
+  EXPECT_EQ(readBytes(workingLoc_ + viewName), view);
 }
 
 TEST_F(Batch, BatchFilesRunForAnOrdinaryTree) {

@@ -15,9 +15,9 @@ class ConfigAndBanner : public CodeTreeTest {
   // in `expectedWorkingLoc`, and checks the whole run.
   void checkRunWithConfig(const std::string& config, const std::string& expectedWorkingLoc) {
     makeFolders(binFolder());
-    writeFile(binFolder() + "BuildConfig.txt", config);
+    writeBytes(binFolder() + "BuildConfig.txt", config);
     makeFolders(expectedWorkingLoc);
-    writeFile(expectedWorkingLoc + "_qac_gui.prj", "D:\\a.c\r\n");
+    writeBytes(expectedWorkingLoc + "_qac_gui.prj", "D:\\a.c\r\n");
     const RunResult run = runTool();
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output,
@@ -28,7 +28,7 @@ class ConfigAndBanner : public CodeTreeTest {
                          "creating: " + expectedWorkingLoc + "_qac_8_1_2-R_View_Misra.bat",
                          "Please change folder to: " + expectedWorkingLoc +
                              " and execute the batch files"}));
-    EXPECT_EQ(readFile(expectedWorkingLoc + "_qac_list.txt"),
+    EXPECT_EQ(readBytes(expectedWorkingLoc + "_qac_list.txt"),
               crlfLines({"-op\"" + expectedWorkingLoc + "\"",
                          "-cmaf \"" + expectedWorkingLoc + "cmaFile\"", "\"D:\\a.c\""}));
   }
@@ -60,7 +60,7 @@ TEST_F(ConfigAndBanner, NoTmpKeyGivesTwoBackslashesAfterBin) {
 
 TEST_F(ConfigAndBanner, FolderNamedBuildConfigStopsBeforeTheLocations) {
   makeFolders(binFolder() + "BuildConfig.txt");
-  writeFile(workingLoc_ + "_qac_gui.prj", "D:\\a.c\r\n");
+  writeBytes(workingLoc_ + "_qac_gui.prj", "D:\\a.c\r\n");
   const RunResult run = runTool();
   EXPECT_EQ(run.output,
             crlfLines({"Error: Could not open file: " + binFolder() + "BuildConfig.txt"}));
@@ -69,7 +69,7 @@ TEST_F(ConfigAndBanner, FolderNamedBuildConfigStopsBeforeTheLocations) {
 }
 
 TEST_F(ConfigAndBanner, BannerWhenStartedByNameFromThePrompt) {
-  writeFile(workingLoc_ + "_qac_gui.prj", "D:\\a.c\r\n");
+  writeBytes(workingLoc_ + "_qac_gui.prj", "D:\\a.c\r\n");
   // Argument 0 is then "Brennholtzgate", without extension.
   const RunResult run = runCommand("cmd /c Brennholtzgate", qacLoc_);
   EXPECT_EQ(run.status, 0) << run.output;

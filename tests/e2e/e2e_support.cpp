@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <vector>
 
@@ -85,18 +83,6 @@ RunResult runCommand(const std::string& commandLine, const std::string& currentF
 
 std::string builtProgram(const std::string& fileName) { return moduleFolder() + fileName; }
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_TRUE(in.is_open()) << "cannot read " << path;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  ASSERT_TRUE(out.is_open()) << "cannot write " << path;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 bool exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -121,12 +107,6 @@ std::string withoutBanner(const std::string& output) {
     return output;
   }
   return match.suffix().str();
-}
-
-std::string crlfLines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
 }
 
 void CodeTreeTest::SetUp() {

@@ -4,7 +4,13 @@
 
 #include <string>
 
+#include "tests/test_support.h"
+
 namespace brennholtzgate::e2e {
+
+using testing::crlfLines;
+using testing::readBytes;
+using testing::writeBytes;
 
 // What a program printed on standard output, and its exit status.
 struct RunResult {
@@ -20,17 +26,12 @@ RunResult runCommand(const std::string& commandLine, const std::string& currentF
 // A program built beside the test program (the tool, the stand-ins).
 std::string builtProgram(const std::string& fileName);
 
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
 bool exists(const std::string& path);
 void makeFolders(const std::string& path);
 void copyFile(const std::string& from, const std::string& to);
 
 // Checks that `output` begins with the two banner lines and returns the rest.
 std::string withoutBanner(const std::string& output);
-
-// Joins lines with CR LF after each, the last one included.
-std::string crlfLines(std::initializer_list<std::string> lines);
 
 // A fresh folder per test, with the code tree <base>Work\Proj\ prepared so
 // that the tool lies in its Tools\Qac\ folder.

@@ -35,27 +35,27 @@ TEST_F(HostileInput, FiftyMegabyteProjectFile) {
       text += filler;
     }
   }
-  writeFile(project(), text);
+  writeBytes(project(), text);
   runToCompletion();
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), expectedList);
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), expectedList);
 }
 
 TEST_F(HostileInput, OneMegabyteLine) {
   const std::string path = "D:\\" + std::string(1024 * 1024, 'x') + ".c";
-  writeFile(project(), path + "\r\nD:\\b.c\r\n");
+  writeBytes(project(), path + "\r\nD:\\b.c\r\n");
   runToCompletion();
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"),
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"),
             listHead() + crlfLines({"\"" + path + "\"", "\"D:\\b.c\""}));
-  const std::string analyse = readFile(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
+  const std::string analyse = readBytes(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
   EXPECT_NE(analyse.find("\r\necho 1/2 : \"" + path + "\"\r\n"), std::string::npos);
 }
 
 TEST_F(HostileInput, NulAndHighBytesCopiedByteForByte) {
   const std::string path("D:\\a\0b\x80\xe4\xff.c", 12);
-  writeFile(project(), path + "\r\n");
+  writeBytes(project(), path + "\r\n");
   runToCompletion();
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), listHead() + "\"" + path + "\"\r\n");
-  const std::string analyse = readFile(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), listHead() + "\"" + path + "\"\r\n");
+  const std::string analyse = readBytes(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
   EXPECT_NE(analyse.find("\r\necho 1/1 : \"" + path + "\"\r\n"), std::string::npos);
 }
 
@@ -71,17 +71,17 @@ TEST_F(HostileInput, ProjectFileThatIsAFolder) {
 }
 
 TEST_F(HostileInput, EmptyProjectFile) {
-  writeFile(project(), "");
+  writeBytes(project(), "");
   runToCompletion();
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), listHead());
-  const std::string analyse = readFile(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), listHead());
+  const std::string analyse = readBytes(workingLoc_ + "_qac_8_1_2-R_Analyse.bat");
   EXPECT_EQ(std::count(analyse.begin(), analyse.end(), '\n'), 9);
 }
 
 TEST_F(HostileInput, NoFinalLineEnd) {
-  writeFile(project(), "D:\\a.c\r\nFolderName=Proj\r\nD:\\b.c");
+  writeBytes(project(), "D:\\a.c\r\nFolderName=Proj\r\nD:\\b.c");
   runToCompletion();
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"),
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"),
             crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "Proj\"",
                        "\"D:\\a.c\"", "\"D:\\b.c\""}));
 }

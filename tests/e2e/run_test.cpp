@@ -11,11 +11,11 @@ const std::string projectText = "[Files]\r\nFolderName=Proj\r\n";
 
 class Run : public CodeTreeTest {
  protected:
-  // The two entries of the worked example, below this tree.
-  void writeWorkedExampleProject(const std::string& path) {
-    writeFile(path, codeLoc_ + "Src\\main.c\r\n" + codeLoc_ + "Src\\util.c\r\n");
+  // The two entries of the sample tree, below this tree.
+  void writeSampleProject(const std::string& path) {
+    writeBytes(path, codeLoc_ + "Src\\main.c\r\n" + codeLoc_ + "Src\\util.c\r\n");
   }
-  std::string workedExampleList() const {
+  std::string sampleList() const {
     return crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "cmaFile\"",
                       "\"" + codeLoc_ + "Src\\main.c\"", "\"" + codeLoc_ + "Src\\util.c\""});
   }
@@ -32,12 +32,12 @@ class Run : public CodeTreeTest {
   }
 };
 
-TEST_F(Run, WorkedExampleWithoutArgument) {
-  writeWorkedExampleProject(workingLoc_ + "_qac_gui.prj");
+TEST_F(Run, SampleTreeWithoutArgument) {
+  writeSampleProject(workingLoc_ + "_qac_gui.prj");
   const RunResult run = runTool();
   EXPECT_EQ(run.output, locationLines() + successLines(workingLoc_ + "_qac_gui.prj"));
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), sampleList());
 }
 
 TEST_F(Run, MissingDefaultProjectFileIsDriverError) {
@@ -69,24 +69,24 @@ TEST_F(Run, MissingArgumentFile) {
 
 TEST_F(Run, RelativeArgumentAgainstCurrentFolder) {
   makeFolders(base_ + "Here\\Sub");
-  writeWorkedExampleProject(base_ + "Here\\Sub\\my.prj");
+  writeSampleProject(base_ + "Here\\Sub\\my.prj");
   const RunResult run = runTool("Sub\\my.prj", base_ + "Here");
   EXPECT_EQ(run.output, locationLines() + successLines(base_ + "Here\\Sub\\my.prj"));
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), sampleList());
 }
 
 TEST_F(Run, OnlyTheLastOfTwoArgumentsCounts) {
-  writeWorkedExampleProject(base_ + "second.prj");
+  writeSampleProject(base_ + "second.prj");
   const RunResult run = runTool("\"" + base_ + "first.prj\" \"" + base_ + "second.prj\"");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("Found Config File: " + base_ + "second.prj\r\n"), std::string::npos)
       << run.output;
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), sampleList());
 }
 
 TEST_F(Run, MissingWorkingFolderIsAnErrorNotSuccess) {
-  writeWorkedExampleProject(base_ + "my.prj");
+  writeSampleProject(base_ + "my.prj");
   RemoveDirectoryA(workingLoc_.c_str());
   const RunResult run = runTool("\"" + base_ + "my.prj\"");
   EXPECT_EQ(run.output, locationLines() + crlfLines({"Found Config File: " + base_ + "my.prj",
@@ -96,7 +96,7 @@ TEST_F(Run, MissingWorkingFolderIsAnErrorNotSuccess) {
 }
 
 TEST_F(Run, ListFileThatCannotBeOpened) {
-  writeWorkedExampleProject(workingLoc_ + "_qac_gui.prj");
+  writeSampleProject(workingLoc_ + "_qac_gui.prj");
   makeFolders(workingLoc_ + "_qac_list.txt");
   const RunResult run = runTool();
   EXPECT_EQ(run.output,
@@ -107,7 +107,7 @@ TEST_F(Run, ListFileThatCannotBeOpened) {
 }
 
 TEST_F(Run, DoubleQuoteInSourceLineStopsBeforeWriting) {
-  writeFile(workingLoc_ + "_qac_gui.prj", projectText + "D:\\a.c\r\nD:\\\"b\".c\r\n");
+  writeBytes(workingLoc_ + "_qac_gui.prj", projectText + "D:\\a.c\r\nD:\\\"b\".c\r\n");
   const RunResult run = runTool();
   EXPECT_EQ(run.output,
             locationLines() + crlfLines({"Found Config File: " + workingLoc_ + "_qac_gui.prj",
@@ -118,14 +118,14 @@ TEST_F(Run, DoubleQuoteInSourceLineStopsBeforeWriting) {
 }
 
 TEST_F(Run, RenamedExecutableKeepsItsFolder) {
-  writeWorkedExampleProject(workingLoc_ + "_qac_gui.prj");
+  writeSampleProject(workingLoc_ + "_qac_gui.prj");
   const std::string renamed = qacLoc_ + "Other.exe";
   ASSERT_TRUE(MoveFileA(exe_.c_str(), renamed.c_str()));
   const RunResult run = runCommand("\"" + renamed + "\"", base_);
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(withoutBanner(run.output),
             locationLines() + successLines(workingLoc_ + "_qac_gui.prj"));
-  EXPECT_EQ(readFile(workingLoc_ + "_qac_list.txt"), workedExampleList());
+  EXPECT_EQ(readBytes(workingLoc_ + "_qac_list.txt"), sampleList());
 }
 
 }  // namespace
