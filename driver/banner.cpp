@@ -1,8 +1,8 @@
 #include "driver/banner.h"
 
 #include <cstdint>
-#include <iostream>
 
+#include "driver/console.h"
 #include "driver/platform.h"
 #include "driver/version_text.h"
 
@@ -13,9 +13,9 @@ void printVersionBanner(std::string programFile) {
   std::string originalFilename;
   std::string legalNotice;
   if (!readVersionResource(programFile, fileVersion, originalFilename, legalNotice)) return;
-  std::cout << originalFilename << " version " << versionNumberText(fileVersion) << " from "
-            << buildDateText() << std::endl;
-  std::cout << legalNotice << std::endl;
+  printLine(originalFilename + " version " + versionNumberText(fileVersion) + " from " +
+            buildDateText());
+  printLine(legalNotice);
 }
 
 }  // namespace brennholtzgate

@@ -1,6 +1,7 @@
 #include <exception>
-#include <iostream>
+#include <string>
 
+#include "driver/console.h"
 #include "driver/run.h"
 #include "files/errors.h"
 
@@ -8,12 +9,14 @@
 // 2, never with a crash dialog.
 int main(int argc, char* argv[]) {
   using brennholtzgate::errorLine;
+  using brennholtzgate::printLine;
+  brennholtzgate::prepareConsoleOutput();
   try {
     return brennholtzgate::runBrennholtzgate(argc, argv);
   } catch (const brennholtzgate::exception& error) {
-    std::cout << errorLine(error) << std::endl;
+    printLine(errorLine(error));
   } catch (const std::exception& error) {
-    std::cout << "Error: " << error.what() << std::endl;
+    printLine(std::string("Error: ") + error.what());
   }
   return 2;
 }

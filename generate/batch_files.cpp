@@ -1,8 +1,8 @@
 #include "generate/batch_files.h"
 
 #include <boost/lexical_cast.hpp>
-#include <iostream>
 
+#include "driver/console.h"
 #include "driver/globals.h"
 #include "generate/batch_text.h"
 
@@ -17,7 +17,7 @@ constexpr std::string_view pauseLine = "IF X%1==X pause";
 
 void beginBatchFile(std::ofstream& out, OutputBuffer& buffer, std::string batchFile,
                     std::string qacBin) {
-  std::cout << "creating: " << batchFile << std::endl;
+  printLine("creating: " + batchFile);
   openOutput(out, buffer, batchFile);
   writeLine(out, buffer, {"@echo off"});
   writeLine(out, buffer, {setCommand("QACBIN", qacBin)});

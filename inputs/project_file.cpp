@@ -1,7 +1,6 @@
 #include "inputs/project_file.h"
 
-#include <iostream>
-
+#include "driver/console.h"
 #include "driver/globals.h"
 #include "files/errors.h"
 #include "files/input_file.h"
@@ -29,7 +28,7 @@ void readProjectFile(std::string path) {
   InputBuffer buffer;
   std::ifstream in;
   if (!openInput(in, buffer, path)) {
-    std::cout << "File Not Found: " << path << std::endl;
+    printLine("File Not Found: " + path);
     throw bad_open(path);
   }
 
