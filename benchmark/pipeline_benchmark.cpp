@@ -21,6 +21,7 @@
 
 #include "driver/globals.h"
 #include "generate/batch_files.h"
+#include "generate/batch_text.h"
 #include "generate/list_file.h"
 #include "inputs/project_file.h"
 
@@ -61,6 +62,7 @@ void runPipeline(const Files& files) {
   std::ostringstream console;  // the "creating: " lines are not what we measure
   auto* const original = std::cout.rdbuf(console.rdbuf());
   bhg::readProjectFile(files.project);
+  bhg::checkBatchFileValues();
   bhg::writeListFile(bhg::qacWorkingLoc, files.list);
   bhg::writeAnalyseBatch(files.analyse, qacBin + "qac", qacBin, via);
   bhg::writeViewBatch(files.view, qacBin + "Viewer", qacBin, bhg::qacWorkingLoc + "_qac_list.txt",

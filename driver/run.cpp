@@ -1,22 +1,21 @@
 #include "driver/run.h"
 
-#include <iostream>
 #include <string>
 
 #include "driver/banner.h"
+#include "driver/console.h"
 #include "driver/globals.h"
 #include "driver/locations.h"
 #include "driver/platform.h"
 #include "files/file_status.h"
 #include "generate/batch_files.h"
+#include "generate/batch_text.h"
 #include "generate/list_file.h"
 #include "inputs/build_config.h"
 #include "inputs/project_file.h"
 
 namespace brennholtzgate {
 namespace {
-
-void printLine(const std::string& line) { std::cout << line << std::endl; }
 
 const char* const usageLines[] = {
     "Usage: Brennholtzgate.exe [project file]",
@@ -97,6 +96,9 @@ int runBrennholtzgate(int argc, char* argv[]) {
   }
   printLine("Found Config File: " + projectFile);
   readProjectFile(projectFile);
+  // Before the first file is written: a path that a batch file cannot name
+  // fails the run with nothing written.
+  checkBatchFileValues();
 
   const std::string listFile = qacWorkingLoc + "_qac_list.txt";
   const std::string analyseBatchFile = qacWorkingLoc + "_qac_8_1_2-R_Analyse.bat";

@@ -52,6 +52,19 @@ class bad_source_line : public file_error {
                    std::move(path)) {}
 };
 
+// A path that a batch file cannot name: the command interpreter reads batch
+// files in the OEM code page, which lacks one of the path's characters.
+class bad_code_page : public file_error {
+ public:
+  bad_code_page(std::string path, unsigned ansiCodePage, unsigned oemCodePage)
+      : file_error(
+            "Path cannot be written for the command interpreter (a character of ANSI "
+            "code page " +
+                std::to_string(ansiCodePage) + " is missing from OEM code page " +
+                std::to_string(oemCodePage) + ")",
+            std::move(path)) {}
+};
+
 // The one text every error of the family is reported with.
 inline std::string errorLine(const exception& error) {
   std::string line = "Error: ";

@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++                                   # the builds
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64    # the Windows exe
   wine64                                                  # running it here
+  locales                                                 # Wine's German locale
   libboost-dev                                            # Boost headers
   googletest libgtest-dev                                 # unit tests
   clang libclang-rt-dev                                   # fuzzers

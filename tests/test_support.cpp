@@ -1,11 +1,28 @@
 #include "tests/test_support.h"
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 #include <fstream>
 #include <iterator>
 
 #include "driver/globals.h"
 
 namespace brennholtzgate::testing {
+namespace {
+
+int processId() {
+#ifdef _WIN32
+  return _getpid();
+#else
+  return getpid();
+#endif
+}
+
+}  // namespace
 
 void resetRun() {
   qacLoc.clear();
@@ -15,10 +32,11 @@ void resetRun() {
 }
 
 void TempFolderTest::SetUp() {
-  // Named after the test, so that tests running in parallel processes never
-  // share a folder.
+  // Named after the test and the process, so that tests running in parallel
+  // processes (the same program under two code pages too) never share a folder.
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string("bhg-") + info->test_suite_name() + "-" + info->name();
+  std::string name = std::string("bhg-") + std::to_string(processId()) + "-" +
+                     info->test_suite_name() + "-" + info->name();
   for (char& c : name) {
     if (c == '/') c = '-';
   }

@@ -59,7 +59,8 @@ class Batch : public CodeTreeTest {
     std::string expected;
     const std::string total = std::to_string(sources.size());
     for (size_t i = 0; i < sources.size(); ++i) {
-      expected += std::to_string(i + 1) + "/" + total + " : \"" + sources[i] + "\"\r\n";
+      expected += echoedByInterpreter(std::to_string(i + 1) + "/" + total + " : \"" + sources[i] +
+                                      "\"\r\n");
       expected += standInCall("qac.exe", {"-ppmetrics+", "-pplist+", "-ppfilename+", "-via",
                                           workingLoc_ + "_qac_cfg.txt", sources[i]});
     }
@@ -69,11 +70,12 @@ class Batch : public CodeTreeTest {
     EXPECT_EQ(analyse.status, 0);
 
     const RunResult view = runBatch(viewName);
-    EXPECT_EQ(view.output,
-              "executing program.\r\n" +
-                  standInCall("Viewer.exe", {"QAC", "-via", workingLoc_ + "_qac_cfg.txt", "-list",
-                                             workingLoc_ + "_qac_list.txt"}) +
-                  "\"The file will be generated in: " + workingLoc_ + "\"\r\n");
+    EXPECT_EQ(
+        view.output,
+        "executing program.\r\n" +
+            standInCall("Viewer.exe", {"QAC", "-via", workingLoc_ + "_qac_cfg.txt", "-list",
+                                       workingLoc_ + "_qac_list.txt"}) +
+            echoedByInterpreter("\"The file will be generated in: " + workingLoc_ + "\"\r\n"));
     EXPECT_EQ(view.status, 0);
   }
 };
@@ -162,6 +164,87 @@ TEST_F(Batch, BatchFilesRunForATreeUnderAmpersand) {
   layTree(base_ + "R&D ^1\\");
   checkBatchFilesRun({codeLoc_ + "Src\\100%.c", codeLoc_ + "Src\\a&b.c", codeLoc_ + "Src\\%PATH%.c",
                       codeLoc_ + "Src\\x^y.c"});
+}
+
+// Paths beyond ASCII. The tool holds them in the ANSI code page (1252 here);
+// the interpreter reads batch files in the OEM one: 437 under Wine's default
+// locale, 850 when CTest runs these tests again with LC_ALL=de_DE.UTF-8.
+class CodePages : public Batch {
+ protected:
+  void SetUp() override {
+    if (GetACP() != 1252 || (GetOEMCP() != 437 && GetOEMCP() != 850)) {
+      GTEST_SKIP() << "written for ANSI 1252 with OEM 437 or 850, not " << GetACP() << "/"
+                   << GetOEMCP();
+    }
+    Batch::SetUp();
+  }
+
+  // The run fails on `path` before anything is written: old files stay.
+  void checkRefused(const std::string& path) {
+    const std::vector<std::string> outputs = {"_qac_list.txt", analyseName, viewName};
+    for (const std::string& name : outputs) writeBytes(workingLoc_ + name, "old " + name);
+    const RunResult run = runTool();
+    EXPECT_EQ(run.status, 2);
+    const std::string tail = crlfLines(
+        {"Found Config File: " + workingLoc_ + "_qac_gui.prj",
+         "Error: Path cannot be written for the command interpreter (a character of ANSI code "
+         "page 1252 is missing from OEM code page " +
+             std::to_string(GetOEMCP()) + "): " + path});
+    ASSERT_GE(run.output.size(), tail.size()) << run.output;
+    EXPECT_EQ(run.output.substr(run.output.size() - tail.size()), tail) << run.output;
+    for (const std::string& name : outputs) {
+      EXPECT_EQ(readBytes(workingLoc_ + name), "old " + name);
+    }
+  }
+};
+
+TEST_F(CodePages, UmlautsInFolderAndEntries) {
+  // \xE4 is a-umlaut and \xFC u-umlaut in 1252; both OEM code pages have them
+  // at 0x84 and 0x81.
+  layTree(base_ + "W\xE4rk M\xFCller\\");
+  const std::vector<std::string> sources = {codeLoc_ + "Src\\\xC4nderung.c",
+                                            codeLoc_ + "Src\\Gru\xDF 1.c",
+                                            codeLoc_ + "Src\\caf\xE9 100%.c"};
+  checkBatchFilesRun(sources);
+
+  EXPECT_EQ(
+      readBytes(workingLoc_ + "_qac_list.txt"),
+      crlfLines({"-op\"" + workingLoc_ + "\"", "-cmaf \"" + workingLoc_ + "cmaFile\"",
+                 "\"" + sources[0] + "\"", "\"" + sources[1] + "\"", "\"" + sources[2] + "\""}));
+  const std::string analyse = readBytes(workingLoc_ + analyseName);
+  EXPECT_NE(analyse.find("W\x84rk M\x81ller\\Work\\Proj\\Src\\\x8Enderung.c\""), std::string::npos);
+  EXPECT_NE(analyse.find("\\Gru\xE1 1.c\""), std::string::npos);
+  EXPECT_NE(analyse.find("\\caf\x82 100%%.c\""), std::string::npos);
+  EXPECT_EQ(analyse.find_first_of("\xE4\xFC\xC4\xDF\xE9"), std::string::npos);
+  EXPECT_EQ(readBytes(workingLoc_ + viewName).find_first_of("\xE4\xFC"), std::string::npos);
+}
+
+TEST_F(CodePages, LettersThatOnlyCodePage850Has) {
+  // O-stroke (\xD8) and o-tilde (\xF5): 850 has them, 437 has neither.
+  layTree(base_ + "\xD8resund\\");
+  const std::string source = codeLoc_ + "Src\\S\xF5o Paulo.c";
+  if (GetOEMCP() == 437) {
+    writeProject({source});
+    checkRefused(qacLoc_);
+    return;
+  }
+  checkBatchFilesRun({source});
+  EXPECT_NE(
+      readBytes(workingLoc_ + analyseName).find("\\\x9Dresund\\Work\\Proj\\Src\\S\xE4o Paulo.c\""),
+      std::string::npos);
+}
+
+TEST_F(CodePages, EuroSignInAnEntryIsRefused) {
+  // \x80 is the euro sign in 1252; neither 437 nor 850 has it.
+  const std::string source = codeLoc_ + "Src\\Preis 5\x80.c";
+  writeProject({codeLoc_ + "Src\\main.c", source});
+  checkRefused(source);
+}
+
+TEST_F(CodePages, EuroSignInTheTreeFolderIsRefused) {
+  layTree(base_ + "Kosten \x80\\");
+  writeProject({"D:\\a.c"});
+  checkRefused(qacLoc_);
 }
 
 }  // namespace

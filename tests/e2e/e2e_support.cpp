@@ -20,8 +20,8 @@ std::string freshTestFolder() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   char temp[MAX_PATH + 1] = {};
   GetTempPathA(sizeof temp, temp);
-  std::string folder =
-      std::string(temp) + "bhg-e2e-" + info->test_suite_name() + "-" + info->name() + "\\";
+  std::string folder = std::string(temp) + "bhg-e2e-" + std::to_string(GetCurrentProcessId()) +
+                       "-" + info->test_suite_name() + "-" + info->name() + "\\";
   for (char& c : folder) {
     if (c == '/') c = '-';
   }
@@ -88,13 +88,42 @@ bool exists(const std::string& path) {
 }
 
 void makeFolders(const std::string& path) {
-  std::error_code error;
-  std::filesystem::create_directories(path, error);
-  ASSERT_FALSE(error) << "cannot create " << path << ": " << error.message();
+  // The A call, as the tool uses: std::filesystem does not read a narrow path
+  // in the ANSI code page (it would make the euro sign U+0080).
+  for (std::size_t end = path.find('\\', 3);; end = path.find('\\', end + 1)) {
+    const std::string folder = path.substr(0, end);
+    if (!CreateDirectoryA(folder.c_str(), nullptr)) {
+      ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS))
+          << "cannot create " << folder;
+    }
+    if (end == std::string::npos) break;
+  }
 }
 
 void copyFile(const std::string& from, const std::string& to) {
   ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << "cannot copy " << from << " to " << to;
+}
+
+bool runsUnderWine() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::string echoedByInterpreter(const std::string& ansiText) {
+  if (runsUnderWine()) return ansiText;
+  UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0) codePage = GetOEMCP();  // a new console's
+  if (codePage == GetACP() || ansiText.empty()) return ansiText;
+  const int size = static_cast<int>(ansiText.size());
+  std::wstring wide(ansiText.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, ansiText.data(), size, wide.data(), size)));
+  const int wideSize = static_cast<int>(wide.size());
+  std::string echoed(ansiText.size() * 4, '\0');
+  echoed.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(codePage, 0, wide.data(), wideSize, echoed.data(),
+                          static_cast<int>(echoed.size()), nullptr, nullptr)));
+  return echoed;
 }
 
 std::string withoutBanner(const std::string& output) {

@@ -30,6 +30,11 @@ bool exists(const std::string& path);
 void makeFolders(const std::string& path);
 void copyFile(const std::string& from, const std::string& to);
 
+// What the command interpreter writes into our pipe when it echoes the ANSI
+// `ansiText`. The real one writes in its console's output code page, by
+// default the OEM one; Wine's has no console here and writes ANSI.
+std::string echoedByInterpreter(const std::string& ansiText);
+
 // Checks that `output` begins with the two banner lines and returns the rest.
 std::string withoutBanner(const std::string& output);
 
