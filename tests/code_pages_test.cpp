@@ -76,6 +76,22 @@ TEST(BatchTextInOem, ConvertsAndDoublesPercent) {
   EXPECT_THROW(batchText("D:\\5\x80.c", scratch), bad_code_page);
 }
 
+// ASCII text is passed on unscanned by the converter: the test for it must
+// see a high byte wherever it stands, in texts shorter and longer than a word.
+TEST(BatchTextInOem, HighByteFoundAtEveryPosition) {
+  SKIP_UNLESS_WESTERN_CODE_PAGES();
+  std::string scratch;
+  for (std::size_t length = 1; length <= 20; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string ansi(length, 'a');
+      std::string oem = ansi;
+      ansi[at] = '\xE4';
+      oem[at] = '\x84';
+      EXPECT_EQ(batchText(ansi, scratch), oem) << "length " << length << ", at " << at;
+    }
+  }
+}
+
 class BatchFileValues : public ::testing::Test {
  protected:
   void SetUp() override {
