@@ -14,26 +14,45 @@ bool breaksUnquotedLine(std::string_view value) {
   return value.find_first_of("&|<>^") != std::string_view::npos;
 }
 
-// ASCII is the same in the ANSI and the OEM code page: only text with a byte
-// above it needs converting. Eight bytes a step: every entry is scanned.
-bool isAscii(std::string_view text) {
-  std::uint64_t high = 0;
+// What a batch file needs done to a value: ASCII is the same in the ANSI and
+// the OEM code page, so only a value with a byte above it is converted, and
+// only one with a "%" has it doubled. Every entry is scanned, once for both,
+// eight bytes a step.
+constexpr unsigned nonAscii = 1;
+constexpr unsigned percentSign = 2;
+
+constexpr std::uint64_t eachByte(unsigned char byte) { return 0x0101010101010101U * byte; }
+
+unsigned wordFindings(std::uint64_t word) {
+  unsigned found = (word & eachByte(0x80)) != 0 ? nonAscii : 0;
+  // Nonzero exactly when a byte of `percents` is zero: a byte of `word` is "%".
+  const std::uint64_t percents = word ^ eachByte('%');
+  if (((percents - eachByte(0x01)) & ~percents & eachByte(0x80)) != 0) found |= percentSign;
+  return found;
+}
+
+unsigned scanValue(std::string_view text) {
+  unsigned found = 0;
   std::size_t at = 0;
+  std::uint64_t word = 0;
   for (; at + 8 <= text.size(); at += 8) {
-    std::uint64_t word = 0;
     std::memcpy(&word, text.data() + at, 8);
-    high |= word;
+    found |= wordFindings(word);
   }
   if (at < text.size() && text.size() >= 8) {
     // The last, partial word: the eight bytes that end the text.
-    std::uint64_t word = 0;
     std::memcpy(&word, text.data() + text.size() - 8, 8);
-    high |= word;
+    found |= wordFindings(word);
   } else {
-    for (; at < text.size(); ++at) high |= static_cast<unsigned char>(text[at]);
+    for (; at < text.size(); ++at) {
+      if ((static_cast<unsigned char>(text[at]) & 0x80) != 0) found |= nonAscii;
+      if (text[at] == '%') found |= percentSign;
+    }
   }
-  return (high & 0x8080808080808080U) == 0;
+  return found;
 }
+
+bool isAscii(std::string_view text) { return (scanValue(text) & nonAscii) == 0; }
 
 [[noreturn]] void throwBadCodePage(std::string path) {
   throw bad_code_page(std::move(path), ansiCodePage(), oemCodePage());
@@ -50,9 +69,10 @@ bool oemCanHold(std::string_view value) { return isAscii(value) || ansiToOem(val
 }  // namespace
 
 std::string_view batchText(std::string_view value, std::string& scratch) {
-  const bool ascii = isAscii(value);
-  const bool percent = value.find('%') != std::string_view::npos;
-  if (ascii && !percent) return value;
+  const unsigned found = scanValue(value);
+  if (found == 0) return value;
+  const bool ascii = (found & nonAscii) == 0;
+  const bool percent = (found & percentSign) != 0;
 
   std::string oem;
   std::string_view text = value;

@@ -149,6 +149,25 @@ TEST_F(BatchFiles, HostilePathsAreEscaped) {
            R"(IF X%1==X pause)"})));
 }
 
+// The scan that finds "%" goes a word at a time: it must find one wherever it
+// stands, in values shorter and longer than a word, with bytes of all kinds
+// around it (bytes one above and below "%" among them).
+TEST(BatchText, PercentDoubledAtEveryPosition) {
+  std::string scratch;
+  for (const char around : {'a', '$', '&', '\x7f'}) {
+    for (std::size_t length = 1; length <= 20; ++length) {
+      EXPECT_EQ(batchText(std::string(length, around), scratch), std::string(length, around));
+      for (std::size_t at = 0; at < length; ++at) {
+        std::string value(length, around);
+        value[at] = '%';
+        std::string expected = value;
+        expected.insert(at, 1, '%');
+        EXPECT_EQ(batchText(value, scratch), expected) << "length " << length << ", at " << at;
+      }
+    }
+  }
+}
+
 struct SetCase {
   const char* name;
   std::string value;
