@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the portable code natively under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the Windows exe and its tests under Wine; the
-# zip; static analysis; each fuzzer briefly (FUZZ_SECONDS, default 20); and
+# zip, and that two builds of it are the same bytes; static analysis; each fuzzer briefly (FUZZ_SECONDS, default 20); and
 # the benchmark once on a small project, to prove it runs (no timing checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +18,7 @@ cmake --build --preset windows
 trap 'build/windows/wine-run.sh --stop' EXIT
 
 scripts/check-package.sh
+scripts/check-reproducible.sh
 scripts/lint.sh
 scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 scripts/benchmark.sh 2000 3
