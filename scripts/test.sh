@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: the portable code natively under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the Windows exe and its tests under Wine; the
-# zip, and that two builds of it are the same bytes; static analysis; each fuzzer briefly (FUZZ_SECONDS, default 20); and
-# the benchmark once on a small project, to prove it runs (no timing checked).
+# zip, and that two builds of it are the same bytes; static analysis; each
+# fuzzer briefly (FUZZ_SECONDS, default 20); and the benchmark once on a
+# small project, to prove it runs (no timing checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
