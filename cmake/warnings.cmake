@@ -4,6 +4,9 @@ add_library(standard_warnings INTERFACE)
 
 if(MSVC)
   target_compile_options(standard_warnings INTERFACE /W4 /permissive-)
+  # The runtime's advice to use its own _s functions instead of the standard
+  # ones (getenv, fopen) does not apply to portable code.
+  target_compile_definitions(standard_warnings INTERFACE _CRT_SECURE_NO_WARNINGS)
   if(BRENNHOLTZGATE_WARNINGS_AS_ERRORS)
     target_compile_options(standard_warnings INTERFACE /WX)
   endif()
