@@ -104,8 +104,7 @@ std::optional<std::string> ansiToOem(std::string_view text) {
   if (length == 0 || usedDefault) return std::nullopt;
   std::string converted(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(oem, flags, wide->data(), wideLength, converted.data(), length, nullptr,
-                      usedDefaultFlag);
-  if (usedDefault) return std::nullopt;
+                      nullptr);
   return converted;
 }
 

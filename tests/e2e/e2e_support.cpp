@@ -104,6 +104,8 @@ void copyFile(const std::string& from, const std::string& to) {
   ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << "cannot copy " << from << " to " << to;
 }
 
+bool westernCodePages() { return GetACP() == 1252 && (GetOEMCP() == 437 || GetOEMCP() == 850); }
+
 bool runsUnderWine() {
   const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;

@@ -30,6 +30,10 @@ bool exists(const std::string& path);
 void makeFolders(const std::string& path);
 void copyFile(const std::string& from, const std::string& to);
 
+// Whether the system has the code pages the non-ASCII cases are written for:
+// ANSI 1252 with OEM 437 (Wine's default locale) or 850 (its German one).
+bool westernCodePages();
+
 // What the command interpreter writes into our pipe when it echoes the ANSI
 // `ansiText`. The real one writes in its console's output code page, by
 // default the OEM one; Wine's has no console here and writes ANSI.
